@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace corvalen {
+
+struct MemoryStatus {
+  std::uint64_t total_bytes = 0;
+  std::uint64_t available_bytes = 0;
+};
+
+// Gibibytes in whole mebibytes: the bytes below a whole mebibyte never count.
+double GibFromBytes(std::uint64_t bytes);
+
+// The whole mebibytes of `bytes` as gibibytes with two decimals, an exact
+// half rounded up. Integer arithmetic: the C runtimes round halves to even.
+std::string FormatGibTwoDecimals(std::uint64_t bytes);
+
+// "total X GB (Y GB available)", or the empty text when the query failed.
+std::string MemoryLine(const std::optional<MemoryStatus>& status);
+
+// Total and available memory from the text of /proc/meminfo (MemTotal and
+// MemAvailable, in kB); nothing when either is missing.
+std::optional<MemoryStatus> ParseMeminfo(std::istream& meminfo);
+
+// The memory section of this machine.
+void PrintMemoryInfo();
+
+}  // namespace corvalen

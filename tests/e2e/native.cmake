@@ -1,0 +1,1 @@
+# native e2e
