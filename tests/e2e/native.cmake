@@ -1,1 +1,9 @@
-# native e2e
+# The Linux binary run end to end.
+add_executable(native_facts e2e/native_facts.cpp)
+target_include_directories(native_facts PRIVATE ${PROJECT_SOURCE_DIR})
+
+add_test(NAME e2e.native_report
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/native_report.sh
+    $<TARGET_FILE:corvalen> $<TARGET_FILE:native_facts>
+    ${CMAKE_CURRENT_BINARY_DIR}/e2e-native)
+set_tests_properties(e2e.native_report PROPERTIES LABELS e2e TIMEOUT 120)

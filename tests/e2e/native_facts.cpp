@@ -1,0 +1,3 @@
+#include "tests/e2e/cpuid_facts.h"
+
+int main() { PrintCpuidFacts(); }
