@@ -1,6 +1,9 @@
-#include <iphlpapi.h>
-#include <windows.h>
+// winsock2.h must come before windows.h.
 #include <winsock2.h>
+
+#include <windows.h>
+
+#include <iphlpapi.h>
 
 #include <algorithm>
 #include <cstring>

@@ -1,1 +1,37 @@
-# wine e2e
+# The Windows executable: its image is inspected in every Windows build; the
+# 64-bit one also runs end to end under Wine.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(CORVALEN_BITS 32)
+else()
+  set(CORVALEN_BITS 64)
+endif()
+string(REGEX REPLACE "windres$" "objdump" CORVALEN_OBJDUMP "${CMAKE_RC_COMPILER}")
+
+add_test(NAME pe.image
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/pe_inspection.sh
+    $<TARGET_FILE:corvalen> ${CORVALEN_OBJDUMP} ${CMAKE_RC_COMPILER}
+    ${CORVALEN_BITS})
+set_tests_properties(pe.image PROPERTIES LABELS pe)
+
+if(NOT CORVALEN_BITS EQUAL 64)
+  return()
+endif()
+
+add_executable(windows_facts e2e/windows_facts.cpp)
+target_include_directories(windows_facts PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(windows_facts PRIVATE iphlpapi)
+target_link_options(windows_facts PRIVATE -static)
+
+set(CORVALEN_WINE_WORK ${CMAKE_CURRENT_BINARY_DIR}/wine)
+foreach(case "win2003;Windows 2003;5.2" "vista;windows vista;6.0"
+             "win7;windows 7;6.1" "win10;windows 10;6.2")
+  list(GET case 0 version)
+  list(GET case 1 name)
+  list(GET case 2 number)
+  add_test(NAME wine.report.${version}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wine_report.sh
+      $<TARGET_FILE:corvalen> $<TARGET_FILE:windows_facts>
+      ${CORVALEN_WINE_WORK}/${version} ${version} ${name} ${number})
+  set_tests_properties(wine.report.${version} PROPERTIES
+    LABELS "wine;e2e" TIMEOUT 300)
+endforeach()

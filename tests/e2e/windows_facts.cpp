@@ -1,8 +1,11 @@
 // The facts the Windows API gives, through other calls than the report's
 // where there are any, for the end-to-end scripts to compare with.
-#include <iphlpapi.h>
-#include <windows.h>
+// winsock2.h must come before windows.h.
 #include <winsock2.h>
+
+#include <windows.h>
+
+#include <iphlpapi.h>
 #include <ws2tcpip.h>
 
 #include <cstdio>
