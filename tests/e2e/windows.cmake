@@ -35,3 +35,13 @@ foreach(case "win2003;Windows 2003;5.2" "vista;windows vista;6.0"
   set_tests_properties(wine.report.${version} PROPERTIES
     LABELS "wine;e2e" TIMEOUT 300)
 endforeach()
+
+add_executable(capture_probe e2e/capture_probe.cpp)
+target_link_libraries(capture_probe PRIVATE corvalen_platform)
+target_link_options(capture_probe PRIVATE -static)
+
+add_test(NAME wine.capture
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wine_capture.sh
+    $<TARGET_FILE:corvalen> $<TARGET_FILE:capture_probe>
+    ${CORVALEN_WINE_WORK}/capture)
+set_tests_properties(wine.capture PROPERTIES LABELS "wine;e2e" TIMEOUT 300)
