@@ -7,3 +7,8 @@ add_test(NAME e2e.native_report
     $<TARGET_FILE:corvalen> $<TARGET_FILE:native_facts>
     ${CMAKE_CURRENT_BINARY_DIR}/e2e-native)
 set_tests_properties(e2e.native_report PROPERTIES LABELS e2e TIMEOUT 120)
+
+add_test(NAME e2e.native_pause
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/native_pause.sh
+    $<TARGET_FILE:corvalen> ${CMAKE_CURRENT_BINARY_DIR}/e2e-pause)
+set_tests_properties(e2e.native_pause PROPERTIES LABELS e2e TIMEOUT 120)
