@@ -12,3 +12,16 @@ add_test(NAME e2e.native_pause
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/native_pause.sh
     $<TARGET_FILE:corvalen> ${CMAKE_CURRENT_BINARY_DIR}/e2e-pause)
 set_tests_properties(e2e.native_pause PROPERTIES LABELS e2e TIMEOUT 120)
+
+# memcheck needs the C library's malloc to be replaceable, so it runs a
+# dynamically linked build of the same program.
+find_program(CORVALEN_VALGRIND valgrind)
+option(CORVALEN_MEMCHECK "Run the binary under memcheck (not with sanitizers)" ON)
+if(CORVALEN_VALGRIND AND CORVALEN_MEMCHECK)
+  add_executable(corvalen_dynamic ${PROJECT_SOURCE_DIR}/app/main.cpp)
+  target_link_libraries(corvalen_dynamic PRIVATE corvalen_platform)
+  add_test(NAME memcheck.report
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/memcheck.sh ${CORVALEN_VALGRIND}
+      $<TARGET_FILE:corvalen_dynamic> ${CMAKE_CURRENT_BINARY_DIR}/memcheck)
+  set_tests_properties(memcheck.report PROPERTIES LABELS memcheck TIMEOUT 300)
+endif()
