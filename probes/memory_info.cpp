@@ -1,6 +1,9 @@
 #include "probes/memory_info.h"
 
+#include <iostream>
 #include <sstream>
+
+#include "app/report.h"
 
 namespace corvalen {
 
@@ -46,5 +49,11 @@ std::optional<MemoryStatus> ParseMeminfo(std::istream& meminfo) {
   if (!total_kib || !available_kib) return std::nullopt;
   return MemoryStatus{*total_kib * 1024, *available_kib * 1024};
 }
+
+void WriteMemoryInfo(std::ostream& out, const MemoryQuery& query) {
+  WriteReportLine(out, MemoryLine(query()));
+}
+
+void PrintMemoryInfo() { WriteMemoryInfo(std::cout, QueryMemoryStatus); }
 
 }  // namespace corvalen

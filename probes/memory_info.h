@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -26,6 +27,13 @@ std::string MemoryLine(const std::optional<MemoryStatus>& status);
 // Total and available memory from the text of /proc/meminfo (MemTotal and
 // MemAvailable, in kB); nothing when either is missing.
 std::optional<MemoryStatus> ParseMeminfo(std::istream& meminfo);
+
+// Asks the system for its memory; nothing when the query fails.
+using MemoryQuery = std::function<std::optional<MemoryStatus>()>;
+std::optional<MemoryStatus> QueryMemoryStatus();
+
+// Writes the memory section's one line from the query's answer.
+void WriteMemoryInfo(std::ostream& out, const MemoryQuery& query);
 
 // The memory section of this machine.
 void PrintMemoryInfo();

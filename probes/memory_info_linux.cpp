@@ -1,16 +1,13 @@
 #include <fstream>
-#include <iostream>
 
-#include "app/report.h"
 #include "probes/memory_info.h"
 
 namespace corvalen {
 
-void PrintMemoryInfo() {
+std::optional<MemoryStatus> QueryMemoryStatus() {
   std::ifstream meminfo("/proc/meminfo");
-  std::optional<MemoryStatus> status;
-  if (meminfo) status = ParseMeminfo(meminfo);
-  WriteReportLine(std::cout, MemoryLine(status));
+  if (!meminfo) return std::nullopt;
+  return ParseMeminfo(meminfo);
 }
 
 }  // namespace corvalen

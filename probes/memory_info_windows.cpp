@@ -1,20 +1,14 @@
 #include <windows.h>
 
-#include <iostream>
-
-#include "app/report.h"
 #include "probes/memory_info.h"
 
 namespace corvalen {
 
-void PrintMemoryInfo() {
+std::optional<MemoryStatus> QueryMemoryStatus() {
   MEMORYSTATUSEX record;
   record.dwLength = sizeof record;
-  std::optional<MemoryStatus> status;
-  if (GlobalMemoryStatusEx(&record)) {
-    status = MemoryStatus{record.ullTotalPhys, record.ullAvailPhys};
-  }
-  WriteReportLine(std::cout, MemoryLine(status));
+  if (!GlobalMemoryStatusEx(&record)) return std::nullopt;
+  return MemoryStatus{record.ullTotalPhys, record.ullAvailPhys};
 }
 
 }  // namespace corvalen

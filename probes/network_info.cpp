@@ -1,6 +1,7 @@
 #include "probes/network_info.h"
 
 #include <algorithm>
+#include <iostream>
 #include <memory>
 
 #include "app/report.h"
@@ -79,6 +80,10 @@ std::vector<NetworkAdapter> AdaptersFromInterfaces(
     adapters.push_back(std::move(adapter));
   }
   return adapters;
+}
+
+void PrintNetworkInfo() {
+  WriteNetworkInfo(std::cout, QueryFirstNetworkAdapter());
 }
 
 }  // namespace corvalen

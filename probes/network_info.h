@@ -67,6 +67,9 @@ void ReadInterfaceDevice(const std::filesystem::path& root,
 std::vector<NetworkAdapter> AdaptersFromInterfaces(
     std::vector<InterfaceFacts> interfaces);
 
+// The first adapter of this machine's list, or nothing.
+std::optional<NetworkAdapter> QueryFirstNetworkAdapter();
+
 // The network section of this machine.
 void PrintNetworkInfo();
 

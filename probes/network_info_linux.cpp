@@ -68,12 +68,11 @@ void ReadInterfaceDevice(const std::filesystem::path& root,
   if (!error) facts.driver = driver.filename().string();
 }
 
-void PrintNetworkInfo() {
-  const std::vector<NetworkAdapter> adapters =
+std::optional<NetworkAdapter> QueryFirstNetworkAdapter() {
+  std::vector<NetworkAdapter> adapters =
       AdaptersFromInterfaces(ListInterfaces());
-  std::optional<NetworkAdapter> first;
-  if (!adapters.empty()) first = adapters.front();
-  WriteNetworkInfo(std::cout, first);
+  if (adapters.empty()) return std::nullopt;
+  return std::move(adapters.front());
 }
 
 }  // namespace corvalen

@@ -44,10 +44,9 @@ NetworkAdapter ReadFirstAdapterInfo(const void* records) {
 
 }  // namespace
 
-void PrintNetworkInfo() {
-  WriteNetworkInfo(std::cout,
-                   QueryFirstAdapter(QueryAdapterList, sizeof(IP_ADAPTER_INFO),
-                                     ReadFirstAdapterInfo));
+std::optional<NetworkAdapter> QueryFirstNetworkAdapter() {
+  return QueryFirstAdapter(QueryAdapterList, sizeof(IP_ADAPTER_INFO),
+                           ReadFirstAdapterInfo);
 }
 
 }  // namespace corvalen

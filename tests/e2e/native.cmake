@@ -19,9 +19,14 @@ find_program(CORVALEN_VALGRIND valgrind)
 option(CORVALEN_MEMCHECK "Run the binary under memcheck (not with sanitizers)" ON)
 if(CORVALEN_VALGRIND AND CORVALEN_MEMCHECK)
   add_executable(corvalen_dynamic ${PROJECT_SOURCE_DIR}/app/main.cpp)
-  target_link_libraries(corvalen_dynamic PRIVATE corvalen_platform)
+  target_link_libraries(corvalen_dynamic PRIVATE corvalen_core)
   add_test(NAME memcheck.report
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/memcheck.sh ${CORVALEN_VALGRIND}
       $<TARGET_FILE:corvalen_dynamic> ${CMAKE_CURRENT_BINARY_DIR}/memcheck)
   set_tests_properties(memcheck.report PROPERTIES LABELS memcheck TIMEOUT 300)
 endif()
+
+add_test(NAME faults.native_streams
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/native_faults.sh
+    $<TARGET_FILE:corvalen> ${CMAKE_CURRENT_BINARY_DIR}/faults)
+set_tests_properties(faults.native_streams PROPERTIES LABELS faults TIMEOUT 120)

@@ -37,7 +37,7 @@ foreach(case "win2003;Windows 2003;5.2" "vista;windows vista;6.0"
 endforeach()
 
 add_executable(capture_probe e2e/capture_probe.cpp)
-target_link_libraries(capture_probe PRIVATE corvalen_platform)
+target_link_libraries(capture_probe PRIVATE corvalen_core)
 target_link_options(capture_probe PRIVATE -static)
 
 add_test(NAME wine.capture
@@ -45,3 +45,13 @@ add_test(NAME wine.capture
     $<TARGET_FILE:corvalen> $<TARGET_FILE:capture_probe>
     ${CORVALEN_WINE_WORK}/capture)
 set_tests_properties(wine.capture PROPERTIES LABELS "wine;e2e" TIMEOUT 300)
+
+add_executable(run_without_stdin e2e/run_without_stdin.cpp)
+target_link_options(run_without_stdin PRIVATE -static -municode)
+
+add_test(NAME faults.wine
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wine_faults.sh
+    $<TARGET_FILE:corvalen> $<TARGET_FILE:run_without_stdin>
+    ${CORVALEN_WINE_WORK}/faults)
+set_tests_properties(faults.wine PROPERTIES LABELS "wine;faults" TIMEOUT 300)
+set_tests_properties(wine.capture PROPERTIES LABELS "wine;e2e;faults")

@@ -32,9 +32,9 @@ std::string TextBeforeCtrlZ(std::string_view raw) {
   if (raw.substr(0, 2) == "\xFF\xFE") {
     std::u16string wide;
     for (std::size_t i = 2; i + 1 < raw.size(); i += 2) {
-      wide += static_cast<char16_t>(static_cast<unsigned char>(raw[i]) |
-                                    (static_cast<unsigned char>(raw[i + 1])
-                                     << 8));
+      wide +=
+          static_cast<char16_t>(static_cast<unsigned char>(raw[i]) |
+                                (static_cast<unsigned char>(raw[i + 1]) << 8));
     }
     narrow = corvalen::Utf8FromUtf16(wide);
   } else {
