@@ -2,7 +2,9 @@
 enable_language(RC)
 
 target_compile_definitions(corvalen_core PUBLIC UNICODE _UNICODE)
-target_link_libraries(corvalen_core PUBLIC iphlpapi)
+# ole32 and oleaut32 are loaded at run time, only where WMI is asked.
+target_link_libraries(corvalen_core PUBLIC iphlpapi wbemuuid)
+target_sources(corvalen_core PRIVATE commands/wmi_windows.cpp)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   # Windows XP is the oldest system the 32-bit executable runs on; keeping the

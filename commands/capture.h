@@ -27,6 +27,10 @@ std::string Utf8FromUtf16(std::u16string_view wide);
 std::string DecodeCapturedOutput(std::string_view raw,
                                  const WideToNarrow& to_narrow);
 
+// DecodeCapturedOutput with this system's narrowing: the active code page on
+// Windows, UTF-8 on Linux.
+std::string DecodeToolOutput(std::string_view raw);
+
 // Reads the stream to its end. A read error ends the text where it stands.
 std::string ReadWholeStream(std::FILE* stream);
 

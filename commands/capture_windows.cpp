@@ -53,6 +53,10 @@ class SystemDirectoryAsCurrent {
 
 }  // namespace
 
+std::string DecodeToolOutput(std::string_view raw) {
+  return DecodeCapturedOutput(raw, ActiveCodePageFromUtf16);
+}
+
 std::string RunCommandCapture(const std::string& command_line) {
   std::string raw;
   {
@@ -63,7 +67,7 @@ std::string RunCommandCapture(const std::string& command_line) {
     raw = ReadWholeStream(pipe);
     _pclose(pipe);
   }
-  return DecodeCapturedOutput(raw, ActiveCodePageFromUtf16);
+  return DecodeToolOutput(raw);
 }
 
 }  // namespace corvalen

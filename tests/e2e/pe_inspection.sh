@@ -20,7 +20,8 @@ fi
 
 # Imports only from Windows' own DLLs: no runtime DLL travels beside it.
 dlls=$(sed -n 's/^\s*DLL Name: //p' <<< "$headers" | tr 'A-Z' 'a-z' | sort -u | tr '\n' ' ')
-expect_equal "imported DLLs" "iphlpapi.dll kernel32.dll msvcrt.dll " "$dlls"
+expect_equal "imported DLLs" \
+  "iphlpapi.dll kernel32.dll msvcrt.dll " "$dlls"
 # The shipped 32-bit executable must not import what Windows XP lacks.
 if [ "$bits" = 32 ]; then
   for newer in GetTickCount64 InitializeConditionVariable InitOnceExecuteOnce \

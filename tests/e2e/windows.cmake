@@ -55,3 +55,8 @@ add_test(NAME faults.wine
     ${CORVALEN_WINE_WORK}/faults)
 set_tests_properties(faults.wine PROPERTIES LABELS "wine;faults" TIMEOUT 300)
 set_tests_properties(wine.capture PROPERTIES LABELS "wine;e2e;faults")
+
+add_test(NAME wine.wmi_without_wmic
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wine_wmi.sh
+    $<TARGET_FILE:corvalen> ${CORVALEN_WINE_WORK}/wmi)
+set_tests_properties(wine.wmi_without_wmic PROPERTIES LABELS "wine;e2e" TIMEOUT 300)

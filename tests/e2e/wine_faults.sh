@@ -13,9 +13,10 @@ trap stop_prefix EXIT
 
 mkdir -p "$work"
 new_prefix win7
-# The stand-ins come first on the PATH; the real tool is taken away so that
-# the current folder (the system folder) cannot answer before them.
-rm -f "$WINEPREFIX/drive_c/windows/system32/wmic.exe"
+# The stand-ins come first on the PATH, and the real tool is taken away so
+# that nothing but a stand-in can answer for it.
+rm -f "$WINEPREFIX/drive_c/windows/system32/wbem/wmic.exe" \
+  "$WINEPREFIX/drive_c/windows/system32/wmic.exe"
 mkdir -p "$work/stderr-only" "$work/silent"
 printf '@echo wmic: stand-in failure 1>&2\r\n' > "$work/stderr-only/wmic.bat"
 printf '@rem\r\n' > "$work/silent/wmic.bat"
