@@ -81,6 +81,9 @@ if [ -n "$first" ]; then
     expect_equal "adapter addresses" "$ips" \
       "$(sed -n 's/^Local IP: //p' "$report")"
   fi
+else
+  expect_equal "no adapter, no block" "Press any key to continue . . . " \
+    "$(line_after "$report" "=== network information ===")"
 fi
 
 # The pause prompt closes the report, with no newline when no key came.
