@@ -1,8 +1,10 @@
 # Runs Windows programs under 64-bit Wine in a prefix of the test's own.
-# Source it after setting WINEPREFIX.
+# Source it, then call start_wine_test.
+
+. "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 WINE=${WINE:-/usr/lib/wine/wine64}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 if [ ! -x "$WINE" ]; then
   echo "FAIL: $WINE is missing; scripts/test installs the wine64 package" >&2
@@ -20,6 +22,15 @@ new_prefix() {
 
 stop_prefix() {
   "${WINE%/*}/wineserver" -k > /dev/null 2>&1 || true
+}
+
+# start_wine_test WORK_DIR VERSION: a fresh prefix under WORK_DIR reporting
+# VERSION, its server stopped when the script ends.
+start_wine_test() {
+  export WINEPREFIX=$1/prefix
+  mkdir -p "$1"
+  trap stop_prefix EXIT
+  new_prefix "$2"
 }
 
 # The Windows path of a Linux file, through Wine's Z: drive.

@@ -4,14 +4,8 @@
 # Usage: wine_capture.sh EXE CAPTURE_PROBE_EXE WORK_DIR
 set -u
 exe=$1 probe=$2 work=$3
-here=$(dirname "$0")
-. "$here/checks.sh"
-WINEPREFIX=$work/prefix
-. "$here/wine.sh"
-trap stop_prefix EXIT
-
-mkdir -p "$work"
-new_prefix win7
+. "$(dirname "$0")/wine.sh"
+start_wine_test "$work" win7
 
 long=$(printf 'x%.0s' $(seq 300))
 captured=$(timeout 60 "$WINE" "$probe" "rem nothing" "echo one& echo two" \

@@ -5,14 +5,8 @@
 # Usage: wine_faults.sh EXE RUN_WITHOUT_STDIN_EXE WORK_DIR
 set -u
 exe=$1 without_stdin=$2 work=$3
-here=$(dirname "$0")
-. "$here/checks.sh"
-WINEPREFIX=$work/prefix
-. "$here/wine.sh"
-trap stop_prefix EXIT
-
-mkdir -p "$work"
-new_prefix win7
+. "$(dirname "$0")/wine.sh"
+start_wine_test "$work" win7
 # The stand-ins come first on the PATH, and the real tool is taken away so
 # that nothing but a stand-in can answer for it.
 rm -f "$WINEPREFIX/drive_c/windows/system32/wbem/wmic.exe" \

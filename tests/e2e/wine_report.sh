@@ -4,14 +4,8 @@
 # Usage: wine_report.sh EXE FACTS_EXE WORK_DIR WINECFG_VERSION NAME VERSION
 set -u
 exe=$1 facts_exe=$2 work=$3 wine_version=$4 expected_name=$5 expected_version=$6
-here=$(dirname "$0")
-. "$here/checks.sh"
-WINEPREFIX=$work/prefix
-. "$here/wine.sh"
-trap stop_prefix EXIT
-
-mkdir -p "$work"
-new_prefix "$wine_version"
+. "$(dirname "$0")/wine.sh"
+start_wine_test "$work" "$wine_version"
 raw=$work/report.raw report=$work/report.txt facts=$work/facts.txt
 
 timeout 60 "$WINE" "$exe" < /dev/null > "$raw"

@@ -4,14 +4,8 @@
 # Usage: wine_wmi.sh EXE WORK_DIR
 set -u
 exe=$1 work=$2
-here=$(dirname "$0")
-. "$here/checks.sh"
-WINEPREFIX=$work/prefix
-. "$here/wine.sh"
-trap stop_prefix EXIT
-
-mkdir -p "$work"
-new_prefix win10
+. "$(dirname "$0")/wine.sh"
+start_wine_test "$work" win10
 
 # The two serial sections' rows: label lines and the rows under them, with
 # trailing spaces and empty rows set aside (Wine's wmic pads and ends its
