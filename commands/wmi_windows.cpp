@@ -13,7 +13,8 @@ namespace corvalen {
 namespace {
 
 // COM and OLE Automation, loaded only when WMI is asked: most runs never
-// need them, and loading them costs more than the rest of the start-up.
+// need them, and loading them costs more than the rest of the start-up. They
+// stay loaded once they are, since COM's own threads may still run in them.
 class ComLibraries {
  public:
   ComLibraries()
@@ -29,10 +30,6 @@ class ComLibraries {
     Bind(oleaut32_, "VariantInit", VariantInit);
     Bind(oleaut32_, "VariantClear", VariantClear);
     Bind(oleaut32_, "VariantChangeType", VariantChangeType);
-  }
-  ~ComLibraries() {
-    if (oleaut32_ != nullptr) FreeLibrary(oleaut32_);
-    if (ole32_ != nullptr) FreeLibrary(ole32_);
   }
   ComLibraries(const ComLibraries&) = delete;
   ComLibraries& operator=(const ComLibraries&) = delete;
