@@ -26,7 +26,7 @@ std::vector<InterfaceFacts> ListInterfaces() {
     InterfaceFacts& facts = by_name[entry->ifa_name];
     facts.name = entry->ifa_name;
     facts.loopback = (entry->ifa_flags & IFF_LOOPBACK) != 0;
-    facts.index = if_nametoindex(entry->ifa_name);
+    if (facts.index == 0) facts.index = if_nametoindex(entry->ifa_name);
     if (entry->ifa_addr == nullptr) continue;
     if (entry->ifa_addr->sa_family == AF_INET) {
       const auto* ipv4 =
