@@ -15,10 +15,11 @@ double GibFromBytes(std::uint64_t bytes) {
   return whole + fraction;
 }
 
-std::string FormatGibTwoDecimals(std::uint64_t bytes) {
+std::string FormatGibTwoDecimals(double gib) {
+  // gib * 1024 is a whole number below 2^44, so the product is exact, and
   // mib / 1024 rounded half up to hundredths is floor((mib * 100 + 512) /
-  // 1024). mib < 2^44, so mib * 100 stays far inside 64 bits.
-  const std::uint64_t mib = bytes >> 20;
+  // 1024), far inside 64 bits.
+  const auto mib = static_cast<std::uint64_t>(gib * 1024);
   const std::uint64_t hundredths = (mib * 100 + 512) / 1024;
   const std::uint64_t cents = hundredths % 100;
   std::string text = std::to_string(hundredths / 100);
@@ -30,8 +31,9 @@ std::string FormatGibTwoDecimals(std::uint64_t bytes) {
 
 std::string MemoryLine(const std::optional<MemoryStatus>& status) {
   if (!status) return "";
-  return "total " + FormatGibTwoDecimals(status->total_bytes) + " GB (" +
-         FormatGibTwoDecimals(status->available_bytes) + " GB available)";
+  return "total " + FormatGibTwoDecimals(GibFromBytes(status->total_bytes)) +
+         " GB (" + FormatGibTwoDecimals(GibFromBytes(status->available_bytes)) +
+         " GB available)";
 }
 
 std::optional<MemoryStatus> ParseMeminfo(std::istream& meminfo) {

@@ -17,9 +17,10 @@ struct MemoryStatus {
 // Gibibytes in whole mebibytes: the bytes below a whole mebibyte never count.
 double GibFromBytes(std::uint64_t bytes);
 
-// The whole mebibytes of `bytes` as gibibytes with two decimals, an exact
-// half rounded up. Integer arithmetic: the C runtimes round halves to even.
-std::string FormatGibTwoDecimals(std::uint64_t bytes);
+// A count of gibibytes as GibFromBytes gives it (a whole number of 1/1024
+// parts) with two decimals, an exact half rounded up. The rounding is done in
+// integers: the C runtimes' "%.2f" rounds halves to even.
+std::string FormatGibTwoDecimals(double gib);
 
 // "total X GB (Y GB available)", or the empty text when the query failed.
 std::string MemoryLine(const std::optional<MemoryStatus>& status);

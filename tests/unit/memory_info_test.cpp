@@ -31,7 +31,7 @@ TEST(MemoryAmounts, TruncateToWholeMebibytesAndRoundHalvesUp) {
   };
   for (const MemoryCase& c : cases) {
     EXPECT_EQ(GibFromBytes(c.bytes), c.gib) << c.bytes;
-    EXPECT_EQ(FormatGibTwoDecimals(c.bytes), c.text) << c.bytes;
+    EXPECT_EQ(FormatGibTwoDecimals(GibFromBytes(c.bytes)), c.text) << c.bytes;
   }
 }
 
