@@ -41,7 +41,9 @@ std::wstring FindCommandLikeCmd(std::wstring_view name,
   for (std::wstring folder : folders) {
     if (folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
     for (const std::wstring& extension : extensions) {
-      const std::wstring candidate = folder + std::wstring(name) + extension;
+      std::wstring candidate = folder;
+      candidate += name;
+      candidate += extension;
       if (exists(candidate)) return candidate;
     }
   }
