@@ -30,3 +30,16 @@ add_test(NAME faults.native_streams
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/native_faults.sh
     $<TARGET_FILE:corvalen> ${CMAKE_CURRENT_BINARY_DIR}/faults)
 set_tests_properties(faults.native_streams PROPERTIES LABELS faults TIMEOUT 120)
+
+# The icon is drawn by a script; the committed file must be what it draws.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_Interpreter_FOUND)
+  add_test(NAME resources.icon_reproducible
+    COMMAND ${CMAKE_COMMAND}
+      -DPYTHON=${Python3_EXECUTABLE}
+      -DSCRIPT=${PROJECT_SOURCE_DIR}/resources/make_icon.py
+      -DCOMMITTED=${PROJECT_SOURCE_DIR}/resources/corvalen.ico
+      -DDRAWN=${CMAKE_CURRENT_BINARY_DIR}/corvalen-drawn.ico
+      -P ${CMAKE_CURRENT_SOURCE_DIR}/e2e/icon_reproducible.cmake)
+  set_tests_properties(resources.icon_reproducible PROPERTIES LABELS resources)
+endif()

@@ -1,0 +1,10 @@
+# Draws the icon again and compares it with the committed one, byte for byte.
+execute_process(COMMAND ${PYTHON} ${SCRIPT} ${DRAWN} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the icon script failed: ${status}")
+endif()
+file(SHA256 ${COMMITTED} committed)
+file(SHA256 ${DRAWN} drawn)
+if(NOT committed STREQUAL drawn)
+  message(FATAL_ERROR "resources/corvalen.ico differs from what make_icon.py draws")
+endif()
