@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iostream>
 #include <map>
 
 #include "probes/network_info.h"

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iostream>
 
 #include "probes/network_info.h"
 
