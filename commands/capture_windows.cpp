@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commands/capture.h"
+#include "commands/system_folder_windows.h"
 
 namespace corvalen {
 
@@ -35,10 +36,9 @@ class SystemDirectoryAsCurrent {
       previous_.clear();
       return;
     }
-    wchar_t system_directory[MAX_PATH + 1] = {};
-    const UINT length = GetSystemDirectoryW(system_directory, MAX_PATH + 1);
-    if (length == 0 || length > MAX_PATH) return;
-    changed_ = SetCurrentDirectoryW(system_directory) != 0;
+    const std::wstring system_folder = SystemFolder();
+    if (system_folder.empty()) return;
+    changed_ = SetCurrentDirectoryW(system_folder.c_str()) != 0;
   }
   ~SystemDirectoryAsCurrent() {
     if (changed_) SetCurrentDirectoryW(previous_.data());
@@ -52,6 +52,13 @@ class SystemDirectoryAsCurrent {
 };
 
 }  // namespace
+
+std::wstring SystemFolder() {
+  wchar_t folder[MAX_PATH + 1] = {};
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH + 1);
+  if (length == 0 || length > MAX_PATH) return L"";
+  return std::wstring(folder, length);
+}
 
 std::string DecodeToolOutput(std::string_view raw) {
   return DecodeCapturedOutput(raw, ActiveCodePageFromUtf16);

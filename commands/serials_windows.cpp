@@ -5,6 +5,7 @@
 
 #include "commands/capture.h"
 #include "commands/serials.h"
+#include "commands/system_folder_windows.h"
 #include "commands/wmic_fallback.h"
 
 namespace corvalen {
@@ -29,11 +30,7 @@ bool IsFile(const std::wstring& path) {
 // Tool commands start in the system folder (see RunCommandCapture), so cmd
 // looks there first and then along the PATH.
 bool WmicCanBeFound() {
-  wchar_t system_folder[MAX_PATH + 1] = {};
-  const UINT length = GetSystemDirectoryW(system_folder, MAX_PATH + 1);
-  const std::wstring current =
-      length > 0 && length <= MAX_PATH ? system_folder : L"";
-  return !FindCommandLikeCmd(L"wmic", current, EnvironmentValue(L"PATH"),
+  return !FindCommandLikeCmd(L"wmic", SystemFolder(), EnvironmentValue(L"PATH"),
                              EnvironmentValue(L"PATHEXT"), IsFile)
               .empty();
 }

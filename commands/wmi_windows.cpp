@@ -4,8 +4,7 @@
 #include <oleauto.h>
 #include <wbemidl.h>
 
-#include <cwchar>
-
+#include "commands/system_folder_windows.h"
 #include "commands/wmic_fallback.h"
 
 namespace corvalen {
@@ -49,12 +48,9 @@ class ComLibraries {
 
  private:
   static HMODULE LoadFromSystemFolder(const wchar_t* name) {
-    wchar_t path[MAX_PATH + 1] = {};
-    const UINT length = GetSystemDirectoryW(path, MAX_PATH + 1);
-    if (length == 0 || length + 1 + wcslen(name) > MAX_PATH) return nullptr;
-    path[length] = L'\\';
-    wcscpy(path + length + 1, name);
-    return LoadLibraryW(path);
+    const std::wstring folder = SystemFolder();
+    if (folder.empty()) return nullptr;
+    return LoadLibraryW((folder + L'\\' + name).c_str());
   }
 
   template <typename Function>
